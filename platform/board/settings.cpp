@@ -1,0 +1,82 @@
+#include "settings.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "board.h"
+
+namespace velkora_sim {
+
+namespace {
+
+const char DEFAULT_VERSION[] = "velkora-sim 1.0";
+
+std::optional<std::int32_t> integer_variable(const char *name)
+{
+    const char *text = std::getenv(name);
+    if (text == nullptr || *text == '\0') {
+        return std::nullopt;
+    }
+    errno = 0;
+    char *end = nullptr;
+    const long long value = std::strtoll(text, &end, 0);
+    if (errno != 0 || *end != '\0' || value < INT32_MIN || value > INT32_MAX) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+void read_environment()
+{
+    Board &b = board();
+    const char *version = std::getenv("VELKORA_SIM_VERSION");
+    b.env_version = version != nullptr ? std::optional<std::string>(version) : std::nullopt;
+    b.env_decimation = integer_variable("VELKORA_SIM_DECIMATION");
+    b.env_first_address = integer_variable("VELKORA_SIM_FIRST_ADDRESS");
+}
+
+const char *version_text()
+{
+    const Controls &c = controls();
+    if (c.null_version) {
+        return nullptr;
+    }
+    if (c.version) {
+        return c.version->c_str();
+    }
+    const Board &b = board();
+    return b.env_version ? b.env_version->c_str() : DEFAULT_VERSION;
+}
+
+std::int32_t choose_decimation(double spectral_width_mhz)
+{
+    if (controls().decimation) {
+        return *controls().decimation;
+    }
+    if (board().env_decimation) {
+        return *board().env_decimation;
+    }
+    const double clock = board().core_clock_mhz > 0.0 ? board().core_clock_mhz
+                                                      : DEFAULT_CORE_CLOCK_MHZ;
+    const double ratio = std::nearbyint(clock / spectral_width_mhz);
+    // A width of zero, a negative one or NaN asks for more than the
+    // receiver can narrow: it gets its narrowest filter.
+    if (!(spectral_width_mhz > 0.0) || !(ratio <= MAX_DECIMATION)) {
+        return MAX_DECIMATION;
+    }
+    return ratio < MIN_DECIMATION ? MIN_DECIMATION : static_cast<std::int32_t>(ratio);
+}
+
+std::int32_t first_instruction_address()
+{
+    if (controls().first_address) {
+        return *controls().first_address;
+    }
+    return board().env_first_address.value_or(0);
+}
+
+}  // namespace velkora_sim
