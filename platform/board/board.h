@@ -37,6 +37,9 @@ struct Board {
     std::optional<std::string> env_version;
     std::optional<std::int32_t> env_decimation;
     std::optional<std::int32_t> env_first_address;
+    std::optional<std::int32_t> env_status;
+    std::optional<std::int32_t> env_scan_count;
+    bool env_data_pattern = false;
 
     // Transmitter and receiver set-up
     bool defaults_set = false;
@@ -60,6 +63,11 @@ struct Board {
     std::int32_t next_address = 0;
     bool started = false;
     bool stopped = false;
+
+    // Where the last kx_get_data wrote, so tests can see that it wrote
+    // into the caller's arrays.
+    const std::int32_t *last_first_buffer = nullptr;
+    const std::int32_t *last_second_buffer = nullptr;
 };
 
 // The one board of this process.

@@ -22,10 +22,12 @@ std::optional<std::int32_t> integer_variable(const char *name)
     errno = 0;
     char *end = nullptr;
     const long long value = std::strtoll(text, &end, 0);
-    if (errno != 0 || *end != '\0' || value < INT32_MIN || value > INT32_MAX) {
+    // Accepts the signed range and, for status words written in hex, the
+    // unsigned one: 0x80000004 is the word with its high bit set.
+    if (errno != 0 || *end != '\0' || value < INT32_MIN || value > UINT32_MAX) {
         return std::nullopt;
     }
-    return static_cast<std::int32_t>(value);
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
 }  // namespace
@@ -37,6 +39,10 @@ void read_environment()
     b.env_version = version != nullptr ? std::optional<std::string>(version) : std::nullopt;
     b.env_decimation = integer_variable("VELKORA_SIM_DECIMATION");
     b.env_first_address = integer_variable("VELKORA_SIM_FIRST_ADDRESS");
+    b.env_status = integer_variable("VELKORA_SIM_STATUS");
+    b.env_scan_count = integer_variable("VELKORA_SIM_SCAN_COUNT");
+    const char *data = std::getenv("VELKORA_SIM_DATA");
+    b.env_data_pattern = data != nullptr && std::string(data) == "pattern";
 }
 
 const char *version_text()
@@ -69,6 +75,21 @@ std::int32_t choose_decimation(double spectral_width_mhz)
         return MAX_DECIMATION;
     }
     return ratio < MIN_DECIMATION ? MIN_DECIMATION : static_cast<std::int32_t>(ratio);
+}
+
+std::int32_t status_word() { return board().env_status.value_or(0); }
+
+std::int32_t completed_scans() { return board().env_scan_count.value_or(0); }
+
+void acquired_data(std::int32_t count, std::int32_t *first, std::int32_t *second)
+{
+    const bool pattern = board().env_data_pattern;
+    for (std::int32_t k = 0; k < count; ++k) {
+        // The pattern tells the channels apart and sets the high bit of the
+        // second: k - 8192 and INT32_MIN + k.
+        first[k] = pattern ? k - 8192 : 0;
+        second[k] = pattern ? static_cast<std::int32_t>(0x80000000u + static_cast<std::uint32_t>(k)) : 0;
+    }
 }
 
 std::int32_t first_instruction_address()

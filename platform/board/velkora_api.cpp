@@ -83,6 +83,8 @@ int32_t kx_scan_count(int32_t reset)
     int32_t count = 0;
     if (reset != 0) {
         b.scan_count_reset = reset;
+    } else {
+        count = velkora_sim::completed_scans();
     }
     if (journal_wanted()) {
         journal(JournalLine("kx_scan_count").arg(reset).result(count));
@@ -220,7 +222,7 @@ int32_t kx_stop(void)
 
 int32_t kx_read_status(void)
 {
-    const int32_t status = 0;
+    const int32_t status = velkora_sim::status_word();
     if (journal_wanted()) {
         journal(JournalLine("kx_read_status").result(status));
     }
@@ -229,10 +231,9 @@ int32_t kx_read_status(void)
 
 int32_t kx_get_data(int32_t count, int32_t *first, int32_t *second)
 {
-    for (int32_t k = 0; k < count; ++k) {
-        first[k] = 0;
-        second[k] = 0;
-    }
+    velkora_sim::acquired_data(count, first, second);
+    board().last_first_buffer = first;
+    board().last_second_buffer = second;
     if (journal_wanted()) {
         journal(JournalLine("kx_get_data").arg(count).result(0));
     }
