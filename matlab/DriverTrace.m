@@ -2,8 +2,9 @@
 %   DriverTrace(1)
 %   DriverTrace(0)
 %
-%   In debug mode the driver library reports each of its calls on the
-%   standard error stream of the MATLAB or Octave process.
+%   In debug mode the driver library reports what it does; the simulated
+%   board library writes each of its calls to the standard error stream of
+%   the MATLAB or Octave process.
 %
 %   Input:
 %     mode  1 to switch debug mode on, 0 to switch it off; any other value
