@@ -76,5 +76,5 @@ add_test(NAME octave_commands
 add_test(NAME octave_build_mex
     COMMAND ${OCTAVE_TEST_RUN} ${PROJECT_SOURCE_DIR}/tests/octave/test_build_mex.m
         ${PROJECT_SOURCE_DIR} $<TARGET_FILE_DIR:velkora64>)
-set_tests_properties(octave_commands PROPERTIES TIMEOUT 120)
-set_tests_properties(octave_build_mex PROPERTIES TIMEOUT 600)
+set_tests_properties(octave_commands PROPERTIES TIMEOUT 120 LABELS octave)
+set_tests_properties(octave_build_mex PROPERTIES TIMEOUT 600 LABELS octave)
