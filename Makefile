@@ -26,10 +26,13 @@ test: build windows
 
 # The five .mexw64 modules for MATLAB on Windows, and stand-ins to run them
 # under Wine, in dist/win64.
-windows: deps
+$(BUILD)/win64/CMakeCache.txt: | deps
 	@scripts/need-packages $(WINDOWS_PACKAGES)
 	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
 		-DCMAKE_BUILD_TYPE=Release
+
+windows: deps $(BUILD)/win64/CMakeCache.txt
+	@scripts/need-packages $(WINDOWS_PACKAGES)
 	cmake --build $(BUILD)/win64 -j $(JOBS)
 	cmake --install $(BUILD)/win64 --prefix dist/win64
 
