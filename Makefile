@@ -6,9 +6,11 @@ BASE_PACKAGES = cmake make g++ libgtest-dev libbenchmark-dev valgrind
 OCTAVE_PACKAGES = octave liboctave-dev
 DEMO_PACKAGES = gnuplot-nox
 FUZZ_PACKAGES = clang libclang-rt-dev
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix mingw-w64-tools
+WINE_PACKAGES = wine wine64
 OCTAVE_RUN = octave-cli --norc --quiet --no-history --no-window-system
 
-.PHONY: all deps build test test-sanitize test-fuzz demo bench clean octave
+.PHONY: all deps build test test-sanitize test-fuzz demo bench clean octave windows
 
 all: build
 
@@ -22,9 +24,11 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Builds everything and runs every test: the suite, then the native tests
-# again under ASan and UBSan, then a bounded fuzz run of each command.
-test: build
+# Builds everything and runs every test: the suite (Octave and Wine
+# included), then the native tests again under ASan and UBSan, then a
+# bounded fuzz run of each command.
+test: build windows
+	@scripts/need-packages $(WINE_PACKAGES)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-sanitize test-fuzz
 
@@ -49,6 +53,18 @@ octave: build
 demo: octave
 	@scripts/need-packages $(DEMO_PACKAGES)
 	$(OCTAVE_RUN) examples/measurement.m $(BUILD)/demo
+
+# The five .mexw64 modules for MATLAB on Windows, and stand-ins to run them
+# under Wine, in dist/win64.
+$(BUILD)/win64/CMakeCache.txt: | deps
+	@scripts/need-packages $(WINDOWS_PACKAGES)
+	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
+		-DCMAKE_BUILD_TYPE=Release
+
+windows: deps $(BUILD)/win64/CMakeCache.txt
+	@scripts/need-packages $(WINDOWS_PACKAGES)
+	cmake --build $(BUILD)/win64 -j $(JOBS)
+	cmake --install $(BUILD)/win64 --prefix dist/win64
 
 bench: build
 	$(BUILD)/bench/command_bench

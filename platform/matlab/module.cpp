@@ -16,9 +16,17 @@ namespace {
 using ApiVersionFunction = void (*)(std::uint32_t *, std::uint32_t *);
 
 #if defined(_WIN32)
+// As MATLAB does: by full path, and the libraries the module imports are
+// looked for in its own folder first, where velkora64.dll sits beside it.
 void *open_library(const std::string &path)
 {
-    return reinterpret_cast<void *>(LoadLibraryA(path.c_str()));
+    char full_path[MAX_PATH];
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full_path, nullptr);
+    if (length == 0 || length >= MAX_PATH) {
+        return nullptr;
+    }
+    return reinterpret_cast<void *>(
+        LoadLibraryExA(full_path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 void *find_symbol(void *handle, const char *name)
 {
