@@ -78,3 +78,6 @@ add_test(NAME octave_build_mex
         ${PROJECT_SOURCE_DIR} $<TARGET_FILE_DIR:velkora64>)
 set_tests_properties(octave_commands PROPERTIES TIMEOUT 120 LABELS octave)
 set_tests_properties(octave_build_mex PROPERTIES TIMEOUT 600 LABELS octave)
+add_test(NAME octave_bad_calls
+    COMMAND ${OCTAVE_TEST_RUN} ${PROJECT_SOURCE_DIR}/tests/octave/test_bad_calls.m ${OCTAVE_MODULE_DIR})
+set_tests_properties(octave_bad_calls PROPERTIES TIMEOUT 300 LABELS octave)
