@@ -10,8 +10,15 @@ namespace {
 
 std::string at(std::int32_t address) { return "address " + std::to_string(address); }
 
+// Written out by hand where C runtimes disagree on the text.
 std::string number(double value)
 {
+    if (std::isnan(value)) {
+        return "NaN";
+    }
+    if (std::isinf(value)) {
+        return value < 0.0 ? "-Inf" : "Inf";
+    }
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
     return text;
