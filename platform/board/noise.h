@@ -15,8 +15,8 @@ std::uint64_t mix_keys(std::uint64_t a, std::uint64_t b);
 // (Marsaglia's polar method on a splitmix64 stream).
 void normal_pair(std::uint64_t key, double &first, double &second);
 
-// Natural logarithm of a positive finite x, to within a unit or two in the
-// last place.
+// Natural logarithm of a positive finite x, to within a few units in the
+// last place: ample for noise, and the same everywhere.
 double natural_log(double x);
 
 }  // namespace velkora_sim
