@@ -3,18 +3,34 @@
 // same board, as they would see the one card in the instrument.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "program.h"
+#include "sample.h"
+
 namespace velkora_sim {
 
-struct Instruction {
-    std::array<std::int32_t, 12> args{};  // arguments 1 to 12; 11 is the flow code
-    double duration_ns = 0.0;
+// One started program, with everything it acquires frozen at kx_start:
+// what it returns later depends on this record and the time alone.
+struct Run {
+    std::vector<Instruction> program;
+    Schedule schedule;
+    double started_s = 0.0;
+    std::optional<double> stopped_s;  // set by kx_stop
+    double speedup = 1.0;
+
+    Sample sample;
+    double offset_hz = 0.0;         // resonance minus transmit frequency
+    double tx_phase_degrees = 0.0;
+    double amplitude = 0.0;
+    double shape_area = 0.0;        // mean of the shape memory
+    double sample_rate_hz = 0.0;    // 0 when the receiver has no decimation
+    std::int32_t num_points = 0;
+    std::uint64_t noise_seed = 0;
 };
 
 // Values that tests steer; unset fields fall back to the environment read
@@ -24,6 +40,7 @@ struct Controls {
     bool null_version = false;
     std::optional<std::int32_t> decimation;
     std::optional<std::int32_t> first_address;
+    std::optional<double> clock_seconds;  // a clock that stands still until set
 };
 
 struct Board {
@@ -40,6 +57,9 @@ struct Board {
     std::optional<std::int32_t> env_status;
     std::optional<std::int32_t> env_scan_count;
     bool env_data_pattern = false;
+    double env_speedup = 1.0;
+    Sample env_sample;
+    std::optional<std::uint64_t> env_seed;
 
     // Transmitter and receiver set-up
     bool defaults_set = false;
@@ -60,9 +80,14 @@ struct Board {
 
     // Pulse program
     std::vector<Instruction> program;
+    std::int32_t first_program_address = 0;
     std::int32_t next_address = 0;
-    bool started = false;
-    bool stopped = false;
+
+    // The program running or last run; none after power-up and set-up.
+    std::optional<Run> run;
+    bool halted = false;          // kx_stop with no run to stop
+    std::string refused_because;  // why the last kx_start did not start
+    std::uint64_t runs_started = 0;
 
     // Where the last kx_get_data wrote, so tests can see that it wrote
     // into the caller's arrays.

@@ -64,4 +64,13 @@ void JournalLine::write(bool debug) const
     }
 }
 
+void debug_note(bool debug, const std::string &text)
+{
+    if (debug) {
+        const std::string line = text + '\n';
+        std::fwrite(line.data(), 1, line.size(), stderr);
+        std::fflush(stderr);
+    }
+}
+
 }  // namespace velkora_sim

@@ -26,4 +26,8 @@ private:
     std::string text_;
 };
 
+// A line for the debug trace alone (standard error in debug mode), saying
+// what the journal's call line cannot: why a call did nothing.
+void debug_note(bool debug, const std::string &text);
+
 }  // namespace velkora_sim

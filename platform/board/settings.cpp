@@ -30,6 +30,58 @@ std::optional<std::int32_t> integer_variable(const char *name)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
+std::optional<double> real_variable(const char *name)
+{
+    const char *text = std::getenv(name);
+    if (text == nullptr || *text == '\0') {
+        return std::nullopt;
+    }
+    char *end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (*end != '\0' || std::isnan(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// A value of name that accepted allows, else fallback.
+template <typename Accept>
+double real_setting(const char *name, double fallback, Accept accepted)
+{
+    const std::optional<double> value = real_variable(name);
+    return value && accepted(*value) ? *value : fallback;
+}
+
+std::optional<std::uint64_t> seed_variable(const char *name)
+{
+    const char *text = std::getenv(name);
+    if (text == nullptr || *text == '\0' || *text == '-') {
+        return std::nullopt;
+    }
+    errno = 0;
+    char *end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 0);
+    if (errno != 0 || *end != '\0') {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(value);
+}
+
+void read_sample(Sample &sample)
+{
+    const Sample defaults;
+    const auto finite = [](double v) { return std::isfinite(v); };
+    const auto positive = [](double v) { return v > 0.0; };
+    const auto positive_finite = [](double v) { return v > 0.0 && std::isfinite(v); };
+    const auto not_negative_finite = [](double v) { return v >= 0.0 && std::isfinite(v); };
+    sample.resonance_mhz = real_setting("VELKORA_SIM_RESONANCE_MHZ", defaults.resonance_mhz, finite);
+    sample.t2_ms = real_setting("VELKORA_SIM_T2_MS", defaults.t2_ms, positive);
+    sample.b1_90_us = real_setting("VELKORA_SIM_B1_90_US", defaults.b1_90_us, positive_finite);
+    sample.signal_counts = real_setting("VELKORA_SIM_SIGNAL", defaults.signal_counts, finite);
+    sample.noise_counts =
+        real_setting("VELKORA_SIM_NOISE", defaults.noise_counts, not_negative_finite);
+}
+
 }  // namespace
 
 void read_environment()
@@ -43,6 +95,10 @@ void read_environment()
     b.env_scan_count = integer_variable("VELKORA_SIM_SCAN_COUNT");
     const char *data = std::getenv("VELKORA_SIM_DATA");
     b.env_data_pattern = data != nullptr && std::string(data) == "pattern";
+    b.env_speedup = real_setting("VELKORA_SIM_SPEEDUP", 1.0,
+                                 [](double v) { return v > 0.0 && std::isfinite(v); });
+    read_sample(b.env_sample);
+    b.env_seed = seed_variable("VELKORA_SIM_SEED");
 }
 
 const char *version_text()
@@ -75,21 +131,6 @@ std::int32_t choose_decimation(double spectral_width_mhz)
         return MAX_DECIMATION;
     }
     return ratio < MIN_DECIMATION ? MIN_DECIMATION : static_cast<std::int32_t>(ratio);
-}
-
-std::int32_t status_word() { return board().env_status.value_or(0); }
-
-std::int32_t completed_scans() { return board().env_scan_count.value_or(0); }
-
-void acquired_data(std::int32_t count, std::int32_t *first, std::int32_t *second)
-{
-    const bool pattern = board().env_data_pattern;
-    for (std::int32_t k = 0; k < count; ++k) {
-        // The pattern tells the channels apart and sets the high bit of the
-        // second: k - 8192 and INT32_MIN + k.
-        first[k] = pattern ? k - 8192 : 0;
-        second[k] = pattern ? static_cast<std::int32_t>(0x80000000u + static_cast<std::uint32_t>(k)) : 0;
-    }
 }
 
 std::int32_t first_instruction_address()

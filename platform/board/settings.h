@@ -19,13 +19,6 @@ std::int32_t choose_decimation(double spectral_width_mhz);
 // The address of the first instruction after kx_start_programming 0.
 std::int32_t first_instruction_address();
 
-// The status word and scan count the board reports.
-std::int32_t status_word();
-std::int32_t completed_scans();
-
-// Fills count samples of each channel with what the receiver has acquired.
-void acquired_data(std::int32_t count, std::int32_t *first, std::int32_t *second);
-
 // The receiver's limits and the clock assumed before kx_core_clock.
 constexpr std::int32_t MIN_DECIMATION = 4;
 constexpr std::int32_t MAX_DECIMATION = 65535;

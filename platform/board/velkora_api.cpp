@@ -3,6 +3,8 @@
 #include "../../driver/velkora.h"
 #include "board.h"
 #include "journal.h"
+#include "receiver.h"
+#include "run.h"
 #include "settings.h"
 
 using velkora_sim::Board;
@@ -56,6 +58,7 @@ const char *kx_get_version(void)
 int32_t kx_set_defaults(void)
 {
     board().defaults_set = true;
+    velkora_sim::reset_run();
     return done("kx_set_defaults");
 }
 
@@ -126,7 +129,8 @@ int32_t kx_start_programming(int32_t bank)
     b.open_bank = bank;
     if (bank == KX_BANK_PULSE_PROGRAM) {
         b.program.clear();
-        b.next_address = velkora_sim::first_instruction_address();
+        b.first_program_address = velkora_sim::first_instruction_address();
+        b.next_address = b.first_program_address;
     } else {
         b.banks[bank].clear();
     }
@@ -208,15 +212,21 @@ int32_t kx_inst_vorn_shape(int32_t a1, int32_t a2, int32_t a3, int32_t a4, int32
 
 int32_t kx_start(void)
 {
-    board().started = true;
-    board().stopped = false;
-    return done("kx_start");
+    const bool started = velkora_sim::start_run();
+    const int32_t result = started ? 0 : -1;
+    if (journal_wanted()) {
+        journal(JournalLine("kx_start").result(result));
+    }
+    if (!started) {
+        velkora_sim::debug_note(board().debug,
+                                "kx_start: program not started: " + board().refused_because);
+    }
+    return result;
 }
 
 int32_t kx_stop(void)
 {
-    board().started = false;
-    board().stopped = true;
+    velkora_sim::stop_run();
     return done("kx_stop");
 }
 
