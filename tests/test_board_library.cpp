@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "board.h"
+#include "support/board_environment.h"
 #include "hex_float.h"
 #include "velkora.h"
 
@@ -31,9 +32,7 @@ class BoardLibrary : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        unsetenv("VELKORA_SIM_DECIMATION");
-        unsetenv("VELKORA_SIM_FIRST_ADDRESS");
-        velkora_sim::reset_board();
+        fresh_board_library();
         kx_init();
     }
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "board.h"
+#include "support/board_environment.h"
 #include "noise.h"
 #include "velkora.h"
 
@@ -33,12 +34,7 @@ class BoardProgram : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char *name : {"VELKORA_SIM_STATUS", "VELKORA_SIM_SCAN_COUNT",
-                                 "VELKORA_SIM_FIRST_ADDRESS", "VELKORA_SIM_SPEEDUP",
-                                 "VELKORA_SIM_JOURNAL"}) {
-            unsetenv(name);
-        }
-        velkora_sim::reset_board();
+        fresh_board_library();
         at_time(0.0);
         kx_init();
     }

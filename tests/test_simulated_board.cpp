@@ -19,12 +19,6 @@ protected:
     void SetUp() override
     {
         CommandSession::SetUp();
-        for (const char *name :
-             {"VELKORA_SIM_SPEEDUP", "VELKORA_SIM_RESONANCE_MHZ", "VELKORA_SIM_T2_MS",
-              "VELKORA_SIM_B1_90_US", "VELKORA_SIM_SIGNAL", "VELKORA_SIM_NOISE",
-              "VELKORA_SIM_SEED"}) {
-            unsetenv(name);
-        }
         at_time(0.0);
     }
 

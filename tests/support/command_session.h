@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "board.h"
+#include "board_environment.h"
 #include "host.h"
 #include "module.h"
 
@@ -17,12 +18,7 @@ class CommandSession : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char *name : {"VELKORA_SIM_VERSION", "VELKORA_SIM_DECIMATION",
-                                 "VELKORA_SIM_FIRST_ADDRESS", "VELKORA_SIM_STATUS",
-                                 "VELKORA_SIM_SCAN_COUNT", "VELKORA_SIM_DATA"}) {
-            unsetenv(name);
-        }
-        velkora_sim::reset_board();
+        fresh_board_library();
         journal_path_ = ::testing::TempDir() + "journal_" +
                         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
         std::remove(journal_path_.c_str());
