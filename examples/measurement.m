@@ -76,10 +76,11 @@ if any(strcmp(available_graphics_toolkits(), 'gnuplot'))
 end
 figure('visible', 'off');
 subplot(2, 1, 1);
-plot(time_ms, real(fid), time_ms, imag(fid));
+% In thousands, so that the tick labels leave room for the axis label.
+plot(time_ms, real(fid) / 1e3, time_ms, imag(fid) / 1e3);
 xlim([0 time_ms(end)]);
 xlabel('time (ms)');
-ylabel('signal (counts)');
+ylabel('signal (10^3 counts)');
 legend('first channel (real)', 'second channel (imaginary)');
 legend('boxoff');
 title(sprintf('FID: sum of %d scans at %g kHz spectral width', scans, sw_khz));
