@@ -47,8 +47,6 @@ struct Board {
     // Library
     bool open = false;
     bool debug = false;
-    int init_calls = 0;
-    int close_calls = 0;
 
     // Settings taken from the environment at the last kx_init
     std::optional<std::string> env_version;

@@ -34,7 +34,6 @@ int32_t kx_init(void)
     Board &b = board();
     velkora_sim::read_environment();
     b.open = true;
-    ++b.init_calls;
     return done("kx_init");
 }
 
@@ -42,7 +41,6 @@ int32_t kx_close(void)
 {
     Board &b = board();
     b.open = false;
-    ++b.close_calls;
     return done("kx_close");
 }
 
