@@ -11,6 +11,18 @@ using Lines = std::vector<std::string>;
 
 class UtilityCommandTest : public CommandSession {};
 
+// Both outputs present, each a real int32 array of the given size.
+void expect_int32_outputs(const mexhost::CallResult &result, std::size_t rows)
+{
+    for (const auto &output : result.outputs) {
+        ASSERT_NE(output, nullptr);
+        EXPECT_EQ(output->class_id, mexhost::INT32_CLASS);
+        EXPECT_EQ(mxGetM(output.get()), rows);
+        EXPECT_EQ(mxGetN(output.get()), 1u);
+        EXPECT_FALSE(output->complex);
+    }
+}
+
 TEST_F(UtilityCommandTest, HaltBoardStopsTheBoardWhateverItIsGiven)
 {
     auto input = mexhost::text("ignored");
@@ -35,13 +47,7 @@ TEST_F(UtilityCommandTest, BoardStateReturnsStatusAndScanCountBitForBit)
         clear_journal();
         const auto result = mexhost::call(command(BOARD_STATE_MODULE), 2, inputs);
         ASSERT_FALSE(result.error);
-        for (const auto &output : result.outputs) {
-            ASSERT_NE(output, nullptr);
-            EXPECT_EQ(output->class_id, mexhost::INT32_CLASS);
-            EXPECT_EQ(mxGetM(output.get()), 1u);
-            EXPECT_EQ(mxGetN(output.get()), 1u);
-            EXPECT_FALSE(output->complex);
-        }
+        ASSERT_NO_FATAL_FAILURE(expect_int32_outputs(result, 1));
         EXPECT_EQ(mexhost::int32_values(result.outputs[0].get()), std::vector<int32_t>{-2147483644});
         EXPECT_EQ(mexhost::int32_values(result.outputs[1].get()), std::vector<int32_t>{123456});
         EXPECT_EQ(result.printed, "");
@@ -55,12 +61,7 @@ TEST_F(UtilityCommandTest, FetchSamplesHandsTheOutputsStorageToTheDriver)
     setenv("VELKORA_SIM_DATA", "pattern", 1);
     const auto result = mexhost::call(command(FETCH_SAMPLES_MODULE), 2, {});
     ASSERT_FALSE(result.error);
-    for (const auto &output : result.outputs) {
-        ASSERT_NE(output, nullptr);
-        EXPECT_EQ(output->class_id, mexhost::INT32_CLASS);
-        EXPECT_EQ(mxGetM(output.get()), 16384u);
-        EXPECT_EQ(mxGetN(output.get()), 1u);
-    }
+    ASSERT_NO_FATAL_FAILURE(expect_int32_outputs(result, 16384));
     EXPECT_EQ(velkora_sim::board().last_first_buffer, mexhost::real_data(result.outputs[0].get()));
     EXPECT_EQ(velkora_sim::board().last_second_buffer, mexhost::real_data(result.outputs[1].get()));
 

@@ -13,10 +13,17 @@ namespace {
 
 const char DEFAULT_VERSION[] = "velkora-sim 1.0";
 
-std::optional<std::int32_t> integer_variable(const char *name)
+// The variable's text, or null when it is unset or empty.
+const char *variable(const char *name)
 {
     const char *text = std::getenv(name);
-    if (text == nullptr || *text == '\0') {
+    return (text != nullptr && *text != '\0') ? text : nullptr;
+}
+
+std::optional<std::int32_t> integer_variable(const char *name)
+{
+    const char *text = variable(name);
+    if (text == nullptr) {
         return std::nullopt;
     }
     errno = 0;
@@ -32,8 +39,8 @@ std::optional<std::int32_t> integer_variable(const char *name)
 
 std::optional<double> real_variable(const char *name)
 {
-    const char *text = std::getenv(name);
-    if (text == nullptr || *text == '\0') {
+    const char *text = variable(name);
+    if (text == nullptr) {
         return std::nullopt;
     }
     char *end = nullptr;
@@ -54,8 +61,8 @@ double real_setting(const char *name, double fallback, Accept accepted)
 
 std::optional<std::uint64_t> seed_variable(const char *name)
 {
-    const char *text = std::getenv(name);
-    if (text == nullptr || *text == '\0' || *text == '-') {
+    const char *text = variable(name);
+    if (text == nullptr || *text == '-') {
         return std::nullopt;
     }
     errno = 0;
